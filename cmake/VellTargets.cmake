@@ -1,0 +1,31 @@
+# Small helpers shared by the folders' CMake lists.
+
+# Adds a folder that may not exist yet in every checkout of the tree.
+function(vell_add_subdirectory_if_present dir)
+  if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt")
+    add_subdirectory(${dir})
+  endif()
+endfunction()
+
+# vell_add_gtest(<name> SOURCES ... [LIBS ...] [LABELS ...])
+# One GoogleTest executable; its cases are discovered when ctest runs (not at build
+# time), so GUI tests need no display while building.
+function(vell_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+    PROPERTIES LABELS "${ARG_LABELS}")
+endfunction()
+
+# vell_add_benchmark(<name> SOURCES ... [LIBS ...])
+function(vell_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+endfunction()
