@@ -70,13 +70,9 @@ bool CAppProfile::SaveStdProfileSettings() {
 }
 
 bool CAppProfile::Unregister() {
-  // Empty and flush the open settings first: otherwise closing them later could write
-  // pending values back and bring the file to life again.
-  if (openSettings) {
-    openSettings->clear();
-    openSettings->sync();
-    CloseSettings();
-  }
+  // Close the open settings before removing their file: closing flushes pending
+  // values, and done later it would bring the file to life again.
+  CloseSettings();
   const QString path = iniPath();
   if (QFileInfo::exists(path) && !QFile::remove(path)) return false;
   // rmdir removes only an empty folder, so other applications' settings stay.

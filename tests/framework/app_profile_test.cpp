@@ -127,11 +127,13 @@ TEST_F(AppProfileTest, UnregisterRemovesTheFileAndTheEmptyOrganisationFolder) {
   profile->recentFileList()->Add("/d/a.txt");
   ASSERT_TRUE(profile->SaveStdProfileSettings());
   ASSERT_TRUE(QFileInfo::exists(IniPath()));
+  profile->settings().setValue("Settings/NotYetWritten", 1);
 
   EXPECT_TRUE(profile->Unregister());
   EXPECT_FALSE(QFileInfo::exists(IniPath()));
   EXPECT_FALSE(QFileInfo::exists(OrgDir()));
-  // Neither the exit save nor closing the profile may bring the file back.
+  // Neither the exit save nor closing the profile (with a value still pending
+  // before the removal) may bring the file back.
   EXPECT_TRUE(profile->SaveStdProfileSettings());
   profile.reset();
   EXPECT_FALSE(QFileInfo::exists(IniPath()));
