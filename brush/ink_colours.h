@@ -14,11 +14,17 @@ struct InkKeyColour {
   float red, green, blue;
 };
 
+// The colour menu's command ids.
+inline constexpr unsigned kInkCommandRed = 32771;     // 红色
+inline constexpr unsigned kInkCommandGreen = 32772;   // 绿色
+inline constexpr unsigned kInkCommandYellow = 32773;  // 黄色
+inline constexpr unsigned kInkCommandBlue = 32774;    // 蓝色
+
 inline constexpr InkCommandColour kInkCommandColours[] = {
-    {32771, 1.0f, 0.0f, 0.0f},  // 红色
-    {32772, 0.0f, 1.0f, 0.0f},  // 绿色
-    {32773, 1.0f, 1.0f, 0.0f},  // 黄色
-    {32774, 0.0f, 0.0f, 1.0f},  // 蓝色
+    {kInkCommandRed, 1.0f, 0.0f, 0.0f},
+    {kInkCommandGreen, 0.0f, 1.0f, 0.0f},
+    {kInkCommandYellow, 1.0f, 1.0f, 0.0f},
+    {kInkCommandBlue, 0.0f, 0.0f, 1.0f},
 };
 
 inline constexpr InkKeyColour kInkKeyColours[] = {

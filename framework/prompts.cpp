@@ -1,0 +1,42 @@
+#include "framework/prompts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace {
+
+// The one filter matches every file: on this platform that is "*", not "*.*".
+QString FilterFor(const QString& label) { return label + QStringLiteral(" (*)"); }
+
+}  // namespace
+
+QString CDialogPrompts::AskOpenFileName(QWidget* owner, const QString& title,
+                                        const QString& filterLabel) {
+  QFileDialog dialog(owner, title, QDir::currentPath(), FilterFor(filterLabel));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+QString CDialogPrompts::AskSaveFileName(QWidget* owner, const QString& title,
+                                        const QString& proposedName, const QString& filterLabel) {
+  QFileDialog dialog(owner, title, QDir::current().filePath(proposedName), FilterFor(filterLabel));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+void CDialogPrompts::ShowMessage(QWidget* owner, const QString& text, const QString& caption) {
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, owner);
+  box.exec();
+}
+
+QWidget* FocusOwnerWindow() {
+  if (QWidget* focus = QApplication::focusWidget()) return focus->window();
+  return QApplication::activeWindow();
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+class QCoreApplication;
+
+// SIGTERM, SIGHUP and SIGINT (the desktop session ending, the terminal closing, Ctrl+C)
+// end the event loop the way closing the window does, so the exit processing runs and
+// the settings are written.
+void QuitOnTerminationSignals(QCoreApplication* app);
