@@ -29,3 +29,21 @@ function(vell_add_benchmark name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
 endfunction()
+
+# vell_add_gui_gtest(<name> SOURCES ... [LIBS ...])
+# A GoogleTest executable whose main makes a QApplication (tests/support); its cases
+# need an X server and carry the label "gui".
+function(vell_add_gui_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(GTest REQUIRED)
+  find_package(Qt6 REQUIRED COMPONENTS Test Widgets)
+  include(GoogleTest)
+  add_executable(${name} ${ARG_SOURCES} "${PROJECT_SOURCE_DIR}/tests/support/gui_test_main.cpp")
+  target_include_directories(${name} PRIVATE "${PROJECT_SOURCE_DIR}")
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 30
+    WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}"
+    PROPERTIES LABELS gui)
+endfunction()
