@@ -6,6 +6,7 @@
 #include "app/main_frame.h"
 #include "app/resource_ids.h"
 #include "app/resources/accelerator_resource.h"
+#include "app/resources/icon_resource.h"
 #include "app/resources/menu_resource.h"
 #include "app/resources/string_resource.h"
 #include "app/vell_doc.h"
@@ -39,6 +40,7 @@ CVellApp::CVellApp() {
 }
 
 bool CVellApp::InitInstance() {
+  EnsureAppResources();
   SetDibErrorReporter(&ShowDibError);
   SetRegistryKey(QString::fromUtf8(kRegistryKey));
   LoadStdProfileSettings(4);

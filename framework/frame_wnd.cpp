@@ -1,9 +1,14 @@
 #include "framework/frame_wnd.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QMenuBar>
 #include <QWidget>
 
+#include "framework/accelerator_table.h"
 #include "framework/command_ids.h"
+#include "framework/menu_builder.h"
+#include "framework/recent_file_list.h"
 #include "framework/document.h"
 #include "framework/view.h"
 #include "framework/win_app.h"
@@ -90,9 +95,28 @@ bool CFrameWnd::IsCommandEnabled(unsigned id) const {
   return false;
 }
 
-bool CFrameWnd::PreTranslateKey(QKeyEvent*) { return false; }
+bool CFrameWnd::PreTranslateKey(QKeyEvent* event) {
+  return accelerators_ && TranslateAccelerator(*accelerators_, *event, hooks_);
+}
 
-void CFrameWnd::LoadMenuAndAccelerators(unsigned) {}
+void CFrameWnd::LoadMenuAndAccelerators(unsigned resourceId) {
+  hooks_.onCommand = [this](unsigned id) { RouteCommand(id); };
+  hooks_.isEnabled = [this](unsigned id) { return IsCommandEnabled(id); };
+  hooks_.onPopupAboutToShow = [this](QMenu* popup) { UpdateRecentFileMenu(popup); };
+  CWinApp* app = AfxGetApp();
+  if (!app) return;
+  if (const MenuResource* menu = app->FindMenu(resourceId)) BuildMenuBar(menuBar(), *menu, hooks_);
+  accelerators_ = app->FindAccelerators(resourceId);
+  setWindowIcon(app->LoadIcon(resourceId));
+}
+
+void CFrameWnd::UpdateRecentFileMenu(QMenu* popup) {
+  const CRecentFileList* list = AfxGetApp() ? AfxGetApp()->RecentFileList() : nullptr;
+  if (!list) return;
+  QStringList texts;
+  for (int i = 0; i < list->GetCount(); ++i) texts << list->GetMenuText(i, QDir::currentPath());
+  ReplaceRecentFileItems(popup, texts);
+}
 
 void CFrameWnd::closeEvent(QCloseEvent* event) {
   // No question is ever asked: the window closes, the view goes with it.

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "framework/cmd_target.h"
+#include "framework/command_hooks.h"
 #include "framework/create_struct.h"
 #include "framework/runtime_class.h"
 
@@ -11,6 +12,8 @@ class CDocument;
 class CView;
 class CSingleDocTemplate;
 class QKeyEvent;
+class QMenu;
+struct AcceleratorResource;
 
 // What the template hands the frame so the frame can make its view.
 struct CCreateContext {
@@ -56,9 +59,13 @@ class CFrameWnd : public QMainWindow, public CCmdTarget {
   void changeEvent(QEvent* event) override;
 
  private:
+  // Puts the recent-file list in place of its placeholder when the File popup opens.
+  void UpdateRecentFileMenu(QMenu* popup);
   void OnNextPane() {}
   bool IsPaneSwitchEnabled() const { return false; }
 
   CView* view_ = nullptr;
   CCreateContext context_;
+  CommandHooks hooks_;
+  const AcceleratorResource* accelerators_ = nullptr;
 };
