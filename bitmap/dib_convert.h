@@ -29,7 +29,7 @@ DibFailure PlanDibGeometry(const DibInfoHeader& header, DibGeometry& geometry);
 // True when the converter covers the source's bit count and compression.
 bool IsConvertibleDib(const DibSource& source, const DibGeometry& geometry);
 
-// Writes the picture into `rgb`, which holds geometry.outputBytes bytes cleared to 0, so
-// that every pixel the bits do not reach stays black. Returns the lines converted.
+// Writes every pixel of `rgb` (geometry.outputBytes bytes, not cleared beforehand); the
+// pixels the bits do not reach are black. Returns the lines converted.
 std::int64_t ConvertDibBits(const DibSource& source, const DibGeometry& geometry,
                             unsigned char* rgb);

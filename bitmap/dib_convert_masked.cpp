@@ -52,6 +52,35 @@ std::array<std::uint32_t, 3> MasksOf(const DibSource& source) {
   return {0x00FF0000, 0x0000FF00, 0x000000FF};
 }
 
+// The byte of a little-endian 32-bit pixel that a whole-byte mask selects, or -1.
+int WholeByteOf(std::uint32_t mask) {
+  for (int byte = 0; byte < 4; ++byte)
+    if (mask == 0xFFu << (8 * byte)) return byte;
+  return -1;
+}
+
+// 32 bits with 8-bit masks on whole bytes (the usual 8-8-8): the channels are bytes of
+// the pixel, and scaling 8 bits to 8 bits changes nothing, so they are copied.
+bool ConvertWholeByteRows(const DibSource& source, const DibGeometry& geometry,
+                          unsigned char* rgb, std::int64_t& lines) {
+  const auto masks = MasksOf(source);
+  const int red = WholeByteOf(masks[0]), green = WholeByteOf(masks[1]),
+            blue = WholeByteOf(masks[2]);
+  if (source.header.biBitCount != 32 || red < 0 || green < 0 || blue < 0) return false;
+  const DibRowPlan plan = PlanDibRows(source, geometry);
+  for (std::int32_t row = 0; row < plan.rowsPresent; ++row) {
+    const unsigned char* src = plan.SourceRow(source.bits.data(), row);
+    unsigned char* dst = plan.OutputRow(rgb, row);
+    for (std::int32_t i = 0; i < geometry.width; ++i, src += 4, dst += 3) {
+      dst[0] = src[red];
+      dst[1] = src[green];
+      dst[2] = src[blue];
+    }
+  }
+  lines = plan.rowsPresent;
+  return true;
+}
+
 template <unsigned kBytesPerPixel>
 std::int64_t ConvertRows(const DibSource& source, const DibGeometry& geometry,
                          unsigned char* rgb) {
@@ -75,6 +104,7 @@ std::int64_t ConvertRows(const DibSource& source, const DibGeometry& geometry,
 
 std::int64_t ConvertMaskedBits(const DibSource& source, const DibGeometry& geometry,
                                unsigned char* rgb) {
+  if (std::int64_t lines = 0; ConvertWholeByteRows(source, geometry, rgb, lines)) return lines;
   return source.header.biBitCount == 16 ? ConvertRows<2>(source, geometry, rgb)
                                         : ConvertRows<4>(source, geometry, rgb);
 }

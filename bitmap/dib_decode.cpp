@@ -22,9 +22,8 @@ DibFailure Decode(std::span<const unsigned char> file, RgbImage** image) {
     return f;
   if (!IsConvertibleDib(source, geometry)) return DibFailure::kConversion;
 
-  // Cleared, so that whatever the bits do not reach is black. A large calloc comes as
-  // fresh zero pages, so the clearing costs nothing extra.
-  Block pixels(static_cast<unsigned char*>(std::calloc(geometry.outputBytes, 1)));
+  // Not cleared: the converter writes every pixel, so clearing would be a second pass.
+  Block pixels(static_cast<unsigned char*>(std::malloc(geometry.outputBytes)));
   if (!pixels) return DibFailure::kOutOfMemory;
   if (ConvertDibBits(source, geometry, pixels.get()) == 0) return DibFailure::kConversion;
 
