@@ -1,5 +1,7 @@
 // canvas_bench: the frame benchmarks (Google Benchmark flags apply), or with
-// --idle-cpu[=SECONDS] the idle-CPU measurement of a shown view. Needs an X server.
+// --idle-cpu[=SECONDS] the idle-CPU measurement of a shown view. Needs an X server:
+//   source scripts/lib/xvfb.sh; start_xvfb --force
+//   build/release/bench/canvas/canvas_bench && build/release/bench/canvas/canvas_bench --idle-cpu
 #include <benchmark/benchmark.h>
 
 #include <GL/gl.h>
@@ -13,7 +15,7 @@
 #include <vector>
 
 #include "bench/canvas/bench_window.h"
-#include "bench/canvas/frame_benches.h"
+#include "bench/canvas/frame_timing.h"
 #include "bench/canvas/frame_samples.h"
 #include "bench/canvas/idle_cpu.h"
 
@@ -37,15 +39,21 @@ double IdleSecondsFromArgs(int argc, char** argv) {
   return 0;
 }
 
-// Repetitions of the benchmarks run interleaved in random order unless the command line
-// says otherwise: the ratios then compare frames drawn under the same machine load, even
-// when other work on the machine comes and goes during the run.
-std::vector<char*> WithDefaultInterleaving(int argc, char** argv) {
+// Unless the command line says otherwise, each benchmark runs in many short repetitions,
+// interleaved in random order: the ratios then compare frames drawn under the same
+// machine load, even when other work on the machine comes and goes during the run.
+std::vector<char*> WithDefaultRepetitions(int argc, char** argv) {
   static char interleave[] = "--benchmark_enable_random_interleaving=true";
+  static char repetitions[] = "--benchmark_repetitions=18";
   std::vector<char*> args(argv, argv + argc);
-  bool given = false;
-  for (char* arg : args) given = given || std::strstr(arg, "random_interleaving") != nullptr;
-  if (!given) args.insert(args.begin() + 1, interleave);
+  const auto given = [&](const char* flag) {
+    for (char* arg : args) {
+      if (std::strstr(arg, flag) != nullptr) return true;
+    }
+    return false;
+  };
+  if (!given("random_interleaving")) args.insert(args.begin() + 1, interleave);
+  if (!given("benchmark_repetitions")) args.insert(args.begin() + 1, repetitions);
   return args;
 }
 
@@ -87,7 +95,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (idleSeconds > 0) return RunIdleCpuMeasurement(idleSeconds);
-  std::vector<char*> args = WithDefaultInterleaving(argc, argv);
+  std::vector<char*> args = WithDefaultRepetitions(argc, argv);
   int argCount = static_cast<int>(args.size());
   benchmark::Initialize(&argCount, args.data());
   if (benchmark::ReportUnrecognizedArguments(argCount, args.data())) return 2;

@@ -16,6 +16,11 @@ std::map<std::string, double>& QuadPixels() {
   return quadPixels;
 }
 
+std::map<std::string, std::vector<double>>& PairRatios() {
+  static std::map<std::string, std::vector<double>> ratios;
+  return ratios;
+}
+
 struct Ratio {
   const char* what;
   const char* numerator;
@@ -29,10 +34,22 @@ constexpr Ratio kRatios[] = {
     {"empty ring / full ring", "BM_EmptyRing", "BM_SceneImmediate"},
 };
 
+// The value below which `fraction` of the values lie (nearest rank).
+double Percentile(std::vector<double> values, double fraction) {
+  if (values.empty()) return -1;
+  const size_t rank = static_cast<size_t>(fraction * static_cast<double>(values.size() - 1) + 0.5);
+  std::nth_element(values.begin(), values.begin() + rank, values.end());
+  return values[rank];
+}
+
 }  // namespace
 
 void RecordQuadPixels(const std::string& benchmark, double quadPixels) {
   QuadPixels()[benchmark] = quadPixels;
+}
+
+void RecordPairRatio(const std::string& comparison, double ratio) {
+  PairRatios()[comparison].push_back(ratio);
 }
 
 void RecordFrameMs(const std::string& benchmark, double ms) { Samples()[benchmark].push_back(ms); }
@@ -52,9 +69,11 @@ double MedianFrameMs(const std::string& benchmark) {
 }
 
 void PrintFrameSummary() {
-  std::printf("\nMedian frame times (all repetitions, 1280x720)\n");
+  std::printf("\nFrame times over all repetitions, 1280x720 (ms)\n");
+  std::printf("  %-24s %8s %8s %8s %7s\n", "", "median", "10%", "90%", "frames");
   for (const auto& [name, frames] : Samples()) {
-    std::printf("  %-24s %8.2f ms  (%zu frames)\n", name.c_str(), MedianOf(frames), frames.size());
+    std::printf("  %-24s %8.2f %8.2f %8.2f %7zu\n", name.c_str(), MedianOf(frames),
+                Percentile(frames, 0.1), Percentile(frames, 0.9), frames.size());
   }
   std::printf("Ratios of medians\n");
   for (const Ratio& ratio : kRatios) {
@@ -70,5 +89,11 @@ void PrintFrameSummary() {
       std::printf("  per quad pixel %.3f", (top / topPixels) / (bottom / bottomPixels));
     }
     std::printf("\n");
+  }
+  if (PairRatios().empty()) return;
+  std::printf("Paired ratios (frames drawn back to back, median of the pairs' ratios)\n");
+  for (const auto& [comparison, ratios] : PairRatios()) {
+    std::printf("  %-40s %6.3f  (10%% %.3f, 90%% %.3f, %zu pairs)\n", comparison.c_str(),
+                MedianOf(ratios), Percentile(ratios, 0.1), Percentile(ratios, 0.9), ratios.size());
   }
 }

@@ -8,6 +8,8 @@
 void RecordFrameMs(const std::string& benchmark, double ms);
 // The pixels the quads of `benchmark`'s ring cover; the rasteriser's work grows with it.
 void RecordQuadPixels(const std::string& benchmark, double quadPixels);
+// One ratio of two frames drawn back to back, for the paired comparisons.
+void RecordPairRatio(const std::string& comparison, double ratio);
 double MedianOf(std::vector<double> values);
 // The median frame time of `benchmark`, or a negative value when it did not run.
 double MedianFrameMs(const std::string& benchmark);

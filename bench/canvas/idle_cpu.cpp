@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "bench/canvas/bench_window.h"
-#include "bench/canvas/frame_benches.h"
+#include "bench/canvas/frame_timing.h"
 #include "bench/canvas/stroke_writer.h"
 
 namespace {

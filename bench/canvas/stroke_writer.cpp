@@ -36,7 +36,12 @@ void CStrokeWriter::WriteUntil(std::int64_t emitted) {
 }
 
 void CStrokeWriter::StartStroke() {
-  if (random_() % 3 == 0) view_.OnKeyDown(kFirstInkKey + random_() % kInkKeys, 1, 0);
+  // The first stroke always chooses its ink, so the strokes do not depend on the ink
+  // left over from earlier writing.
+  if (!inkChosen_ || random_() % 3 == 0) {
+    view_.OnKeyDown(kFirstInkKey + random_() % kInkKeys, 1, 0);
+    inkChosen_ = true;
+  }
   x_ = std::floor(Uniform(kMargin, view_.canvasWidth - kMargin));
   y_ = std::floor(Uniform(kMargin, view_.canvasHeight - kMargin));
   heading_ = Uniform(0, 2 * kPi);
@@ -90,9 +95,11 @@ void CStrokeWriter::EndStroke() {
 
 RingLoad WriteFreshStrokes(CVellView& view, std::int64_t emitted) {
   view.brush = InkBrush();
-  CStrokeWriter writer(view);
-  writer.WriteUntil(emitted);
-  writer.Finish();
+  while (view.brush.count() < emitted) {
+    CStrokeWriter writer(view);
+    writer.WriteUntil(std::min(emitted, view.brush.count() + kRingSize));
+    writer.Finish();
+  }
   const DrawRange range = NewestParticles(view.brush);
   RingLoad load{range.end - range.begin, 0, 0};
   for (std::int64_t e = range.begin; e < range.end; ++e) {

@@ -29,6 +29,7 @@ class CStrokeWriter {
   CVellView& view_;
   std::mt19937 random_;
   bool inStroke_ = false;
+  bool inkChosen_ = false;
   int movesLeft_ = 0;
   double x_ = 0, y_ = 0;
   double heading_ = 0, turn_ = 0;
@@ -44,5 +45,7 @@ struct RingLoad {
 };
 
 // Starts the view's brush afresh and writes strokes until exactly `emitted` particles
-// have been laid; the pen is up and the size tapered off afterwards.
+// have been laid; the pen is up and the size tapered off afterwards. The strokes repeat
+// every kRingSize particles, so every full ring holds the same particles however many
+// were emitted before: frames after 10,000 and after 1,000,000 draw the same picture.
 RingLoad WriteFreshStrokes(CVellView& view, std::int64_t emitted);
