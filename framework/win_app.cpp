@@ -124,9 +124,17 @@ void CWinApp::AddToRecentFileList(const QString& path) {
 void CWinApp::AddDocTemplate(CSingleDocTemplate* docTemplate) { template_.reset(docTemplate); }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
+  if (commandLine_) {
+    ::ParseCommandLine(*commandLine_, info);
+    return;
+  }
   QStringList arguments = QCoreApplication::arguments();
   if (!arguments.isEmpty()) arguments.removeFirst();
   ::ParseCommandLine(arguments, info);
+}
+
+void CWinApp::SetCommandLine(const QStringList& argumentsWithoutProgram) {
+  commandLine_ = argumentsWithoutProgram;
 }
 
 bool CWinApp::ProcessShellCommand(CCommandLineInfo& info) {

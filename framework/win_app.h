@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "framework/cmd_target.h"
 
@@ -57,7 +59,11 @@ class CWinApp : public CCmdTarget {
 
   void AddDocTemplate(CSingleDocTemplate* docTemplate);
   CSingleDocTemplate* DocTemplate() const { return template_.get(); }
+  // Reads the arguments of SetCommandLine, else the process's own (program name removed).
   void ParseCommandLine(CCommandLineInfo& info) const;
+  // Replaces the process's arguments as the command line that start-up carries out, so
+  // a host (or a test) can start the application with a command line of its choice.
+  void SetCommandLine(const QStringList& argumentsWithoutProgram);
   // Carries out what the command line asks; false ends the program.
   bool ProcessShellCommand(CCommandLineInfo& info);
 
@@ -86,6 +92,7 @@ class CWinApp : public CCmdTarget {
   std::unique_ptr<CAppProfile> profile_;
   std::unique_ptr<CSingleDocTemplate> template_;
   QString registryKey_;
+  std::optional<QStringList> commandLine_;
   bool skipSettingsAtExit_ = false;
   bool settingsWritten_ = false;
   bool startupFailed_ = false;
