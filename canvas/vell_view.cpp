@@ -109,7 +109,8 @@ void CVellView::OnMouseMove(unsigned flags, QPoint point) {
 
 void CVellView::OnTimer(unsigned id) {
   brush.Tick();
-  if (FrameIsStale()) Invalidate();
+  // A hidden window is painted when it is exposed again, not on every tick.
+  if (FrameIsStale() && windowDC && windowDC->isExposed()) Invalidate();
   CView::OnTimer(id);
 }
 

@@ -51,8 +51,9 @@ class CVellView : public CView {
   void OnColourYellow();
   void OnColourBlue();
 
-  // Whether the next tick has something new to show: a particle laid, a new canvas size,
-  // or an exposure since the last frame. An unchanged frame is not drawn again.
+  // Whether the next tick has something new to show: a particle laid or a new canvas
+  // size since the last frame. An unchanged frame is not drawn again (an exposure is
+  // painted at once by the window's own paint handling).
   bool FrameIsStale() const;
 
   InkBrush brush;
