@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # Starts the built program on the current DISPLAY, writes a short stroke in two inks
 # with real input events (xdotool), saves a screenshot and closes the program.
-#   demo-stroke.sh <vell executable> <screenshot.png>
+#   demo-stroke.sh <vell executable> <screenshot.png> [scene.sh]
+# A scene script, when given, is sourced in place of the default strokes; it can call
+# `stroke STEP X0 Y0 X1 Y1 ...` and send keys to "$win".
 set -euo pipefail
 exe="$1"
 shot="$2"
+scene="${3:-}"
 
 "$exe" &
 pid=$!
@@ -12,7 +15,7 @@ trap 'kill "$pid" 2>/dev/null || true' EXIT
 
 win=""
 for _ in $(seq 1 100); do
-  win="$(xdotool search --sync --onlyvisible --pid "$pid" --name 'Kalmo' 2>/dev/null | head -n1 || true)"
+  win="$(xdotool search --all --onlyvisible --pid "$pid" --name 'Kalmo' 2>/dev/null | head -n1 || true)"
   [[ -n "$win" ]] && break
   sleep 0.1
 done
@@ -41,12 +44,16 @@ stroke() {
   sleep 0.2
 }
 xdotool windowfocus --sync "$win" 2>/dev/null || true
-stroke 2 260 290 300 330 360 350 430 345 480 330
-stroke 9 270 380 560 380
-xdotool key --window "$win" 1
-stroke 2 520 260 540 320 545 400 530 470
-xdotool key --window "$win" 4
-stroke 3 300 450 340 500 420 520 480 500
+if [[ -n "$scene" ]]; then
+  source "$scene"
+else
+  stroke 2 260 290 300 330 360 350 430 345 480 330
+  stroke 9 270 380 560 380
+  xdotool key --window "$win" 1
+  stroke 2 520 260 540 320 545 400 530 470
+  xdotool key --window "$win" 4
+  stroke 3 300 450 340 500 420 520 480 500
+fi
 sleep 0.3
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
 xdotool key --window "$win" ctrl+q 2>/dev/null || true
