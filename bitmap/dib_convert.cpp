@@ -1,10 +1,10 @@
 #include "bitmap/dib_convert.h"
 
-#include <cstring>
 #include <limits>
 
 #include "bitmap/dib_encodings.h"
 #include "bitmap/dib_format.h"
+#include "bitmap/dib_rows.h"
 
 DibFailure PlanDibGeometry(const DibInfoHeader& header, DibGeometry& geometry) {
   if (header.biWidth <= 0 || header.biHeight == 0 ||
@@ -38,38 +38,22 @@ bool IsConvertibleDib(const DibSource& source, const DibGeometry& geometry) {
   }
 }
 
-namespace {
-
-// Source rows [lines, rows) were not in the file: their output rows become black. They
-// are the top of a bottom-up picture and the bottom of a top-down one.
-void ClearMissingRows(const DibGeometry& geometry, std::int64_t lines, unsigned char* rgb) {
-  const std::size_t rowBytes = static_cast<std::size_t>(geometry.width) * 3;
-  const std::size_t missing = (static_cast<std::size_t>(geometry.rows) - lines) * rowBytes;
-  unsigned char* start = geometry.topDown ? rgb : rgb + geometry.outputBytes - missing;
-  std::memset(start, 0, missing);
+bool DibBitsCoverEveryPixel(const DibSource& source, const DibGeometry& geometry) {
+  const std::uint32_t compression = source.header.biCompression;
+  if (compression == dib::kBiRle8 || compression == dib::kBiRle4) return false;
+  return PlanDibRows(source, geometry).rowsPresent == geometry.rows;
 }
 
-std::int64_t ConvertRows(const DibSource& source, const DibGeometry& geometry,
-                         unsigned char* rgb) {
-  switch (source.header.biBitCount) {
+std::int64_t ConvertDibBits(const DibSource& source, const DibGeometry& geometry,
+                            unsigned char* rgb) {
+  if (!IsConvertibleDib(source, geometry)) return 0;
+  const DibInfoHeader& h = source.header;
+  if (h.biCompression == dib::kBiRle8 || h.biCompression == dib::kBiRle4)
+    return ConvertRunLengthBits(source, geometry, rgb);
+  switch (h.biBitCount) {
     case 16:
     case 32: return ConvertMaskedBits(source, geometry, rgb);
     case 24: return ConvertRgb24Bits(source, geometry, rgb);
     default: return ConvertPalettisedBits(source, geometry, rgb);
   }
-}
-
-}  // namespace
-
-std::int64_t ConvertDibBits(const DibSource& source, const DibGeometry& geometry,
-                            unsigned char* rgb) {
-  if (!IsConvertibleDib(source, geometry)) return 0;
-  const std::uint32_t compression = source.header.biCompression;
-  if (compression == dib::kBiRle8 || compression == dib::kBiRle4) {
-    std::memset(rgb, 0, geometry.outputBytes);  // a stream may leave any pixel unwritten
-    return ConvertRunLengthBits(source, geometry, rgb);
-  }
-  const std::int64_t lines = ConvertRows(source, geometry, rgb);
-  ClearMissingRows(geometry, lines, rgb);
-  return lines;
 }

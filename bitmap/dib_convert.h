@@ -29,7 +29,11 @@ DibFailure PlanDibGeometry(const DibInfoHeader& header, DibGeometry& geometry);
 // True when the converter covers the source's bit count and compression.
 bool IsConvertibleDib(const DibSource& source, const DibGeometry& geometry);
 
-// Writes every pixel of `rgb` (geometry.outputBytes bytes, not cleared beforehand); the
-// pixels the bits do not reach are black. Returns the lines converted.
+// True when the bits set every output pixel: uncompressed, with every row present.
+bool DibBitsCoverEveryPixel(const DibSource& source, const DibGeometry& geometry);
+
+// Writes the picture into `rgb` (geometry.outputBytes bytes) and returns the lines
+// converted. Only the pixels the bits reach are written, so `rgb` must be cleared
+// (black) beforehand unless DibBitsCoverEveryPixel.
 std::int64_t ConvertDibBits(const DibSource& source, const DibGeometry& geometry,
                             unsigned char* rgb);

@@ -22,8 +22,13 @@ DibFailure Decode(std::span<const unsigned char> file, RgbImage** image) {
     return f;
   if (!IsConvertibleDib(source, geometry)) return DibFailure::kConversion;
 
-  // Not cleared: the converter writes every pixel, so clearing would be a second pass.
-  Block pixels(static_cast<unsigned char*>(std::malloc(geometry.outputBytes)));
+  // A complete uncompressed picture overwrites every byte, so clearing would be a wasted
+  // pass; otherwise the pixels the bits do not reach must be black. (A large calloc gets
+  // fresh zero pages, so a huge picture with few bits costs no clearing either.)
+  const std::size_t bytes = geometry.outputBytes;
+  Block pixels(static_cast<unsigned char*>(DibBitsCoverEveryPixel(source, geometry)
+                                               ? std::malloc(bytes)
+                                               : std::calloc(bytes, 1)));
   if (!pixels) return DibFailure::kOutOfMemory;
   if (ConvertDibBits(source, geometry, pixels.get()) == 0) return DibFailure::kConversion;
 

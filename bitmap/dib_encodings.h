@@ -5,9 +5,7 @@
 #include "bitmap/dib_convert.h"
 #include "bitmap/dib_source.h"
 
-// One converter per encoding, each returning the lines it converted. The uncompressed
-// ones write only the rows present (ConvertDibBits clears the rest); the run-length one
-// expects a cleared output.
+// One converter per encoding; each has the contract of ConvertDibBits.
 
 // 1, 4 and 8 bits per pixel, BI_RGB: palette indices.
 std::int64_t ConvertPalettisedBits(const DibSource& source, const DibGeometry& geometry,
