@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWidget>
 
 #include "framework/accelerator_table.h"
@@ -33,6 +34,9 @@ bool CFrameWnd::LoadFrame(unsigned resourceId, CCreateContext* context) {
   cs.lpszName = AfxGetApp() ? AfxGetApp()->DocumentString(resourceId, 0) : QString();
   if (!PreCreateWindow(cs)) return false;
   setWindowTitle(cs.lpszName);
+  // The window system's default size for a new main window: three quarters of the
+  // screen's work area (without a window manager Qt would shrink it to its contents).
+  if (const QScreen* screen = this->screen()) resize(screen->availableGeometry().size() * 3 / 4);
   if (context) context_ = *context;
   LoadMenuAndAccelerators(resourceId);
   return OnCreate(&cs) != -1;
