@@ -71,6 +71,9 @@ void RegisterAll(const std::vector<BenchFile>& files) {
 // Keeps the console output and remembers each run's time per iteration, in ms.
 class CRatioReporter : public benchmark::ConsoleReporter {
  public:
+  // Plain text: the output usually ends up in a log.
+  CRatioReporter() : ConsoleReporter(OO_Tabular) {}
+
   std::map<std::string, double> milliseconds;
 
   void ReportRuns(const std::vector<Run>& runs) override {
