@@ -55,18 +55,25 @@ SoakVerdict JudgeSoak(const SoakFigures& f, const SoakLimits& limits) {
   t += Format("particles laid: %.0f; frames painted during the stream: %.0f; run %.1f s\n",
               double(f.particlesLaid), double(f.paints), end);
 
-  // Memory: the first sample after the warm-up against the last one.
+  // Memory: the median of the first quarter after the warm-up against the last
+  // quarter's, so that the allocator's ups and downs between two samples do not count.
+  const double span = end - f.warmupSeconds;
   const std::vector<double> afterWarmup = Between(f.rssKiB, f.warmupSeconds, 1e300);
+  const std::vector<double> firstRss = Between(f.rssKiB, f.warmupSeconds, f.warmupSeconds + span / 4);
+  const std::vector<double> lastRss = Between(f.rssKiB, end - span / 4, 1e300);
   const double rssStart = afterWarmup.empty() ? 0 : afterWarmup.front();
   const double rssEnd = afterWarmup.empty() ? 0 : afterWarmup.back();
   const double rssMax = afterWarmup.empty() ? 0 : *std::max_element(afterWarmup.begin(), afterWarmup.end());
-  verdict.memoryFlat = !afterWarmup.empty() && rssEnd - rssStart <= limits.rssGrowthKiB;
+  const double firstRssMedian = Percentile(firstRss, 50), lastRssMedian = Percentile(lastRss, 50);
+  verdict.memoryFlat = !firstRss.empty() && !lastRss.empty() &&
+                       lastRssMedian - firstRssMedian <= limits.rssGrowthKiB;
   t += Format("RSS: %.0f KiB at launch, %.0f KiB after the %.0f s warm-up, %.0f KiB at the end",
               f.rssAtLaunchKiB, rssStart, f.warmupSeconds, rssEnd);
   t += Format(" (max %.0f KiB, slope %+.1f KiB/min)\n", rssMax, SlopePerMinute(f.rssKiB, f.warmupSeconds));
+  t += Format("RSS median of the first and the last quarter: %.0f KiB -> %.0f KiB\n", firstRssMedian,
+              lastRssMedian);
 
   // Frame times at the reference size: first quarter after the warm-up against the last.
-  const double span = end - f.warmupSeconds;
   const auto quarterMedians = [&](const std::vector<SoakSample>& samples) {
     return std::pair(Percentile(Between(samples, f.warmupSeconds, f.warmupSeconds + span / 4), 50),
                      Percentile(Between(samples, end - span / 4, 1e300), 50));

@@ -28,7 +28,8 @@ struct SoakFigures {
 };
 
 struct SoakLimits {
-  double rssGrowthKiB = 4096;     // allowed growth from the end of the warm-up to the end
+  // Allowed growth of the median RSS from the first quarter after the warm-up to the last.
+  double rssGrowthKiB = 4096;
   // Last quarter's median probe over the first quarter's, in the painting thread's CPU
   // time: other programs on the machine stretch the wall-clock time but not that.
   double frameGrowthRatio = 1.25;
