@@ -1,6 +1,7 @@
 #include "framework/session_signals.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
@@ -10,6 +11,7 @@ namespace {
 
 // The handler may only write to a descriptor; the event loop reads the other end.
 int signalPipe[2] = {-1, -1};
+bool terminationRequested = false;
 
 void OnSignal(int) {
   const char byte = 1;
@@ -18,12 +20,20 @@ void OnSignal(int) {
 
 }  // namespace
 
+bool TerminationRequested() { return terminationRequested; }
+
 void QuitOnTerminationSignals(QCoreApplication* app) {
   if (signalPipe[0] == -1 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
   auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, app);
   QObject::connect(notifier, &QSocketNotifier::activated, app, [app] {
     char byte;
     [[maybe_unused]] const ssize_t got = ::read(signalPipe[1], &byte, 1);
+    terminationRequested = true;
+    // A modal box (a start-up error, the About box) runs its own loop: end it first, so
+    // the program does not wait for a user who is gone.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+      if (!modal->close()) break;
+    }
     app->quit();
   });
   struct sigaction action = {};

@@ -73,7 +73,7 @@ int CWinApp::Run(int& argc, char** argv) {
   profile_ = std::make_unique<CAppProfile>(AppName());
 
   int status = 0;
-  if (InitInstance()) status = qtApp.exec();
+  if (InitInstance() && !TerminationRequested()) status = qtApp.exec();
   if (template_) template_->CloseAll();
   m_pMainWnd = nullptr;
   ExitInstance();
