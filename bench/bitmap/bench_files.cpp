@@ -94,8 +94,8 @@ std::vector<BenchFile> WriteBenchFiles(const std::string& folder) {
   Bytes masks;
   for (std::uint32_t m : {0x00FF0000u, 0x0000FF00u, 0x000000FFu}) Put(masks, m, 4);
   const int big = 4096, mid = 2048;
-  struct Spec { const char* label; const char* name; int side; Bytes file; };
-  Spec specs[] = {
+  struct FileRecipe { const char* label; const char* name; int side; Bytes file; };
+  FileRecipe recipes[] = {
       {"24bpp 4096x4096", "rgb24.bmp", big, Bmp(big, big, 24, 0, {}, Rows(big, big, 24))},
       {"8bpp 4096x4096", "pal8.bmp", big, Bmp(big, big, 8, 0, Palette(256), Rows(big, big, 8))},
       {"1bpp 4096x4096", "pal1.bmp", big, Bmp(big, big, 1, 0, Palette(2), Rows(big, big, 1))},
@@ -103,7 +103,7 @@ std::vector<BenchFile> WriteBenchFiles(const std::string& folder) {
       {"32bpp bitfields 2048x2048", "bf32.bmp", mid, Bmp(mid, mid, 32, 3, masks, Rows(mid, mid, 32))},
   };
   std::vector<BenchFile> files;
-  for (Spec& s : specs) {
+  for (FileRecipe& s : recipes) {
     const std::string path = folder + "/" + s.name;
     Write(path, s.file);
     files.push_back({s.label, path, static_cast<std::size_t>(s.side) * s.side * 3});

@@ -16,50 +16,50 @@ void PutU32(Bytes& out, std::uint32_t value) {
 
 namespace {
 
-Bytes InfoHeader(const BmpSpec& spec) {
+Bytes InfoHeader(const BmpLayout& layout) {
   Bytes h;
-  PutU32(h, spec.headerSize);
-  if (spec.headerSize == 12) {
-    PutU16(h, static_cast<std::uint32_t>(spec.width));
-    PutU16(h, static_cast<std::uint32_t>(spec.height));
-    PutU16(h, spec.planes);
-    PutU16(h, spec.bitCount);
+  PutU32(h, layout.headerSize);
+  if (layout.headerSize == 12) {
+    PutU16(h, static_cast<std::uint32_t>(layout.width));
+    PutU16(h, static_cast<std::uint32_t>(layout.height));
+    PutU16(h, layout.planes);
+    PutU16(h, layout.bitCount);
     return h;
   }
-  PutU32(h, static_cast<std::uint32_t>(spec.width));
-  PutU32(h, static_cast<std::uint32_t>(spec.height));
-  PutU16(h, spec.planes);
-  PutU16(h, spec.bitCount);
-  PutU32(h, spec.compression);
-  PutU32(h, static_cast<std::uint32_t>(spec.bits.size()));  // biSizeImage
+  PutU32(h, static_cast<std::uint32_t>(layout.width));
+  PutU32(h, static_cast<std::uint32_t>(layout.height));
+  PutU16(h, layout.planes);
+  PutU16(h, layout.bitCount);
+  PutU32(h, layout.compression);
+  PutU32(h, static_cast<std::uint32_t>(layout.bits.size()));  // biSizeImage
   PutU32(h, 2835);                                           // 72 dpi, both ways
   PutU32(h, 2835);
-  PutU32(h, spec.clrUsed);
+  PutU32(h, layout.clrUsed);
   PutU32(h, 0);  // biClrImportant
-  h.resize(spec.headerSize < 40 ? 40 : spec.headerSize, 0);
+  h.resize(layout.headerSize < 40 ? 40 : layout.headerSize, 0);
   return h;
 }
 
 }  // namespace
 
-Bytes BuildBmp(const BmpSpec& spec) {
-  Bytes body = InfoHeader(spec);
-  for (std::uint32_t mask : spec.masks) PutU32(body, mask);
-  for (const auto& entry : spec.palette) {
+Bytes BuildBmp(const BmpLayout& layout) {
+  Bytes body = InfoHeader(layout);
+  for (std::uint32_t mask : layout.masks) PutU32(body, mask);
+  for (const auto& entry : layout.palette) {
     body.insert(body.end(), entry.begin(), entry.end());
-    if (spec.headerSize != 12) body.push_back(0x5A);  // reserved byte: must be ignored
+    if (layout.headerSize != 12) body.push_back(0x5A);  // reserved byte: must be ignored
   }
   Bytes file;
-  if (spec.fileHeader) {
-    const std::uint32_t offBits = static_cast<std::uint32_t>(14 + body.size() + spec.gap);
+  if (layout.fileHeader) {
+    const std::uint32_t offBits = static_cast<std::uint32_t>(14 + body.size() + layout.gap);
     file = {'B', 'M'};
-    PutU32(file, static_cast<std::uint32_t>(offBits + spec.bits.size()));  // bfSize
+    PutU32(file, static_cast<std::uint32_t>(offBits + layout.bits.size()));  // bfSize
     PutU32(file, 0);                                                       // reserved
     PutU32(file, offBits);
   }
   file.insert(file.end(), body.begin(), body.end());
-  if (spec.fileHeader) file.insert(file.end(), spec.gap, 0xEE);
-  file.insert(file.end(), spec.bits.begin(), spec.bits.end());
+  if (layout.fileHeader) file.insert(file.end(), layout.gap, 0xEE);
+  file.insert(file.end(), layout.bits.begin(), layout.bits.end());
   return file;
 }
 

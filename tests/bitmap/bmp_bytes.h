@@ -11,7 +11,7 @@
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct BmpSpec {
+struct BmpLayout {
   bool fileHeader = true;
   std::uint32_t headerSize = 40;  // 12 writes a BITMAPCOREHEADER; others pad with zeros
   std::int32_t width = 1;
@@ -30,7 +30,7 @@ void PutU16(Bytes& out, std::uint32_t value);
 void PutU32(Bytes& out, std::uint32_t value);
 
 // The whole file; bfOffBits points past the gap.
-Bytes BuildBmp(const BmpSpec& spec);
+Bytes BuildBmp(const BmpLayout& layout);
 
 // Rows of pixel bytes, each padded with zeros to a multiple of 4 bytes.
 Bytes PadRows(const std::vector<Bytes>& rows);

@@ -23,54 +23,54 @@ Bytes U32s(std::initializer_list<std::uint32_t> values) {
   return out;
 }
 
-Bytes ReadPixels(const BmpSpec& spec) {
-  ReadResult r = ReadBytes(BuildBmp(spec));
+Bytes ReadPixels(const BmpLayout& layout) {
+  ReadResult r = ReadBytes(BuildBmp(layout));
   EXPECT_TRUE(r.messages.empty()) << (r.messages.empty() ? "" : r.messages[0]);
   return r.image ? PixelsOf(*r.image) : Bytes{};
 }
 
 TEST(DibEncoding, OneBitRowsCrossByteBoundaries) {
-  BmpSpec spec;
-  spec.bitCount = 1;
-  spec.width = 10;
-  spec.palette = {{1, 2, 3}, {4, 5, 6}};
-  spec.bits = PadRows({{0b10110011, 0b01000000}});
+  BmpLayout layout;
+  layout.bitCount = 1;
+  layout.width = 10;
+  layout.palette = {{1, 2, 3}, {4, 5, 6}};
+  layout.bits = PadRows({{0b10110011, 0b01000000}});
   const Bytes a = {3, 2, 1}, b = {6, 5, 4};
   Bytes expected;
   for (const Bytes* p : {&b, &a, &b, &b, &a, &a, &b, &b, &a, &b})
     expected.insert(expected.end(), p->begin(), p->end());
-  EXPECT_EQ(ReadPixels(spec), expected);
+  EXPECT_EQ(ReadPixels(layout), expected);
 }
 
 // 16 bits: BI_RGB is 5-5-5 (the top bit ignored); BI_BITFIELDS takes the file's masks.
 // Channels scale as round(v * 255 / (2^bits - 1)); an empty mask gives 0.
 TEST(DibEncoding, SixteenBitChannelsScaleByRounding) {
-  BmpSpec rgb;
+  BmpLayout rgb;
   rgb.bitCount = 16;
   rgb.width = 4;
   rgb.bits = PadRows({U16s({0x7FFF, 0x0001, 0x4210, 0x8000})});
   EXPECT_EQ(ReadPixels(rgb), (Bytes{255, 255, 255, 0, 0, 8, 132, 132, 132, 0, 0, 0}));
 
-  BmpSpec rgb565 = rgb;
+  BmpLayout rgb565 = rgb;
   rgb565.compression = 3;
   rgb565.masks = {0xF800, 0x07E0, 0x001F};
   rgb565.bits = PadRows({U16s({0xF800, 0x07E0, 0x0020, 0x0021})});
   EXPECT_EQ(ReadPixels(rgb565), (Bytes{255, 0, 0, 0, 255, 0, 0, 4, 0, 0, 4, 8}));
 
-  BmpSpec noBlue = rgb565;
+  BmpLayout noBlue = rgb565;
   noBlue.masks = {0xFF00, 0x00FF, 0};
   noBlue.bits = PadRows({U16s({0xFF00, 0x00FF, 0x8001, 0x0000})});
   EXPECT_EQ(ReadPixels(noBlue), (Bytes{255, 0, 0, 0, 255, 0, 128, 1, 0, 0, 0, 0}));
 }
 
 TEST(DibEncoding, ThirtyTwoBitRgbIgnoresTheTopByteAndBitfieldsScale) {
-  BmpSpec rgb;
+  BmpLayout rgb;
   rgb.bitCount = 32;
   rgb.width = 2;
   rgb.bits = {10, 20, 30, 0xFF, 40, 50, 60, 0x7F};  // B, G, R, unused
   EXPECT_EQ(ReadPixels(rgb), (Bytes{30, 20, 10, 60, 50, 40}));
 
-  BmpSpec tenBit = rgb;
+  BmpLayout tenBit = rgb;
   tenBit.compression = 3;
   tenBit.masks = {0x3FF00000, 0x000FFC00, 0x000003FF};
   tenBit.bits = U32s({(512u << 20) | (3u << 10) | 2u, 0x3FFFFFFF});
@@ -78,7 +78,7 @@ TEST(DibEncoding, ThirtyTwoBitRgbIgnoresTheTopByteAndBitfieldsScale) {
 
   // Channels wider than 16 bits keep their top 8 bits, as the corpus renders them:
   // an 18-bit 25369 is 24 (rounding would give 25), a 32-bit 0x80FFFFFF is 128.
-  BmpSpec wide = tenBit;
+  BmpLayout wide = tenBit;
   wide.masks = {0xFFFFFFFF, 0x0003FFFF, 0};
   wide.bits = U32s({0x80FFFFFF, 25369});
   EXPECT_EQ(ReadPixels(wide), (Bytes{128, 255, 0, 0, 24, 0}));
@@ -88,28 +88,28 @@ TEST(DibEncoding, ThirtyTwoBitRgbIgnoresTheTopByteAndBitfieldsScale) {
 // palette entries, then the bits.
 TEST(DibEncoding, PackedBitfieldsBitsStartAfterMasksAndPalette) {
   for (std::uint32_t clrUsed : {0u, 2u}) {
-    BmpSpec spec;
-    spec.fileHeader = false;
-    spec.bitCount = 16;
-    spec.compression = 3;
-    spec.width = 2;
-    spec.clrUsed = clrUsed;
-    spec.palette = std::vector<std::array<std::uint8_t, 3>>(clrUsed, {9, 9, 9});
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.bits = PadRows({U16s({0xF800, 0x001F})});
-    EXPECT_EQ(ReadPixels(spec), (Bytes{255, 0, 0, 0, 0, 255})) << clrUsed;
+    BmpLayout layout;
+    layout.fileHeader = false;
+    layout.bitCount = 16;
+    layout.compression = 3;
+    layout.width = 2;
+    layout.clrUsed = clrUsed;
+    layout.palette = std::vector<std::array<std::uint8_t, 3>>(clrUsed, {9, 9, 9});
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.bits = PadRows({U16s({0xF800, 0x001F})});
+    EXPECT_EQ(ReadPixels(layout), (Bytes{255, 0, 0, 0, 0, 255})) << clrUsed;
   }
 }
 
 Bytes RleImage(std::uint16_t bitCount, std::int32_t width, std::int32_t height, Bytes stream) {
-  BmpSpec spec;
-  spec.bitCount = bitCount;
-  spec.compression = bitCount == 8 ? 1 : 2;
-  spec.width = width;
-  spec.height = height;
-  spec.palette = kFourColours;
-  spec.bits = std::move(stream);
-  return ReadPixels(spec);
+  BmpLayout layout;
+  layout.bitCount = bitCount;
+  layout.compression = bitCount == 8 ? 1 : 2;
+  layout.width = width;
+  layout.height = height;
+  layout.palette = kFourColours;
+  layout.bits = std::move(stream);
+  return ReadPixels(layout);
 }
 
 constexpr std::uint8_t K = 0, W = 255;  // black and white components
@@ -146,19 +146,19 @@ TEST(DibEncoding, RunLengthStreamCutShortKeepsWhatItLaid) {
 // bottom rows, which come first in the output.
 TEST(DibEncoding, BitsEndingEarlyGiveTheCompleteRowsAndBlack) {
   for (std::int32_t height : {3, -3}) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = height;
-    spec.bits = PadRows({{1, 1, 1, 2, 2, 2}, {3, 3, 3, 4, 4, 4}});
-    spec.bits.push_back(5);  // a row that has only begun
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = height;
+    layout.bits = PadRows({{1, 1, 1, 2, 2, 2}, {3, 3, 3, 4, 4, 4}});
+    layout.bits.push_back(5);  // a row that has only begun
     const Bytes first = {1, 1, 1, 2, 2, 2}, second = {3, 3, 3, 4, 4, 4}, black(6, 0);
     Bytes expected;
     for (const Bytes* row : height > 0 ? std::vector{&first, &second, &black}
                                        : std::vector{&black, &second, &first})
       expected.insert(expected.end(), row->begin(), row->end());
-    EXPECT_EQ(ReadPixels(spec), expected) << height;
+    EXPECT_EQ(ReadPixels(layout), expected) << height;
   }
-  BmpSpec lastRowUnpadded;  // 3 bytes of pixels; its padding byte is missing
+  BmpLayout lastRowUnpadded;  // 3 bytes of pixels; its padding byte is missing
   lastRowUnpadded.bits = {7, 8, 9};
   EXPECT_EQ(ReadPixels(lastRowUnpadded), (Bytes{9, 8, 7}));
 }
@@ -175,16 +175,16 @@ class DibRefusal : public testing::TestWithParam<Refusal> {};
 
 TEST_P(DibRefusal, GivesItsMessageAndNoImage) {
   const Refusal& c = GetParam();
-  BmpSpec spec;
-  spec.width = c.width;
-  spec.height = c.height;
-  spec.planes = c.planes;
-  spec.bitCount = c.bitCount;
-  spec.compression = c.compression;
-  if (c.compression == 3) spec.masks = {0xFF0000, 0xFF00, 0xFF};
-  if (c.bitCount <= 8) spec.palette = kFourColours;
-  spec.bits = Bytes(64, 0x11);
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout;
+  layout.width = c.width;
+  layout.height = c.height;
+  layout.planes = c.planes;
+  layout.bitCount = c.bitCount;
+  layout.compression = c.compression;
+  if (c.compression == 3) layout.masks = {0xFF0000, 0xFF00, 0xFF};
+  if (c.bitCount <= 8) layout.palette = kFourColours;
+  layout.bits = Bytes(64, 0x11);
+  ReadResult r = ReadBytes(BuildBmp(layout));
   EXPECT_FALSE(r.image);
   EXPECT_EQ(r.messages, std::vector<std::string>{c.message});
 }
@@ -219,18 +219,18 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 TEST(DibEncoding, NoCompleteRowOrStreamIsAConversionError) {
-  BmpSpec noRow;
+  BmpLayout noRow;
   noRow.width = 4;
   noRow.bits = {1, 2, 3};  // one pixel of a row of four
-  BmpSpec beyond = noRow;
+  BmpLayout beyond = noRow;
   beyond.gap = 100;
   beyond.bits.clear();     // bfOffBits at the end of the file
-  BmpSpec cutMasks;
+  BmpLayout cutMasks;
   cutMasks.bitCount = 32;
   cutMasks.compression = 3;
   cutMasks.fileHeader = false;
   cutMasks.bits = {0, 0, 0xFF, 0};  // 4 of the 12 mask bytes
-  BmpSpec emptyStream;
+  BmpLayout emptyStream;
   emptyStream.bitCount = 8;
   emptyStream.compression = 1;
   emptyStream.palette = kFourColours;

@@ -10,32 +10,32 @@
 namespace {
 
 // A 4 bpp picture of 3 x 2 pixels with 16 distinct grey-ish colours.
-BmpSpec FourBitSpec() {
-  BmpSpec spec;
-  spec.bitCount = 4;
-  spec.width = 3;
-  spec.height = 2;
+BmpLayout FourBitSpec() {
+  BmpLayout layout;
+  layout.bitCount = 4;
+  layout.width = 3;
+  layout.height = 2;
   for (std::uint8_t i = 0; i < 16; ++i)
-    spec.palette.push_back({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 2),
+    layout.palette.push_back({static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i * 2),
                             static_cast<std::uint8_t>(i * 3)});
-  spec.bits = PadRows({{0x12, 0x30}, {0xFE, 0xD0}});
-  return spec;
+  layout.bits = PadRows({{0x12, 0x30}, {0xFE, 0xD0}});
+  return layout;
 }
 // What FourBitSpec shows: index i is (red 3i, green 2i, blue i).
 const Bytes kFourBitPixels = {3, 2, 1,    6, 4, 2,    9, 6, 3,
                               45, 30, 15, 42, 28, 14, 39, 26, 13};
 
 TEST(DibReader, Width5At24BitsGivesTightRgbRowsBottomFirst) {
-  BmpSpec spec;
-  spec.width = 5;
-  spec.height = 2;
+  BmpLayout layout;
+  layout.width = 5;
+  layout.height = 2;
   Bytes bottom, top;
   for (std::uint8_t i = 0; i < 5; ++i) {
     bottom.insert(bottom.end(), {static_cast<std::uint8_t>(10 + i), 20, 30});  // B, G, R
     top.insert(top.end(), {40, static_cast<std::uint8_t>(50 + i), 60});
   }
-  spec.bits = PadRows({bottom, top});  // 15 bytes + 1 padding byte a row
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  layout.bits = PadRows({bottom, top});  // 15 bytes + 1 padding byte a row
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_TRUE(r.messages.empty());
   EXPECT_EQ(r.image->width, 5);
@@ -47,19 +47,19 @@ TEST(DibReader, Width5At24BitsGivesTightRgbRowsBottomFirst) {
 }
 
 TEST(DibReader, TopDownBitmapComesOutBottomRowFirstWithPositiveHeight) {
-  BmpSpec spec;
-  spec.width = 1;
-  spec.height = -3;
-  spec.bits = PadRows({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}});  // the top row first
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout;
+  layout.width = 1;
+  layout.height = -3;
+  layout.bits = PadRows({{1, 1, 1}, {2, 2, 2}, {3, 3, 3}});  // the top row first
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_EQ(r.image->height, 3);
   EXPECT_EQ(PixelsOf(*r.image), (Bytes{3, 3, 3, 2, 2, 2, 1, 1, 1}));
 }
 
 TEST(DibReader, CoreAndInfoHeadersGiveTheSameImage) {
-  BmpSpec info = FourBitSpec();
-  BmpSpec core = FourBitSpec();
+  BmpLayout info = FourBitSpec();
+  BmpLayout core = FourBitSpec();
   core.headerSize = 12;
   for (bool fileHeader : {true, false}) {
     info.fileHeader = core.fileHeader = fileHeader;
@@ -73,14 +73,14 @@ TEST(DibReader, CoreAndInfoHeadersGiveTheSameImage) {
 
 // bcWidth and bcHeight are unsigned: 40000 is a width, not a negative number.
 TEST(DibReader, CoreHeaderSizesAreUnsigned16Bit) {
-  BmpSpec spec;
-  spec.headerSize = 12;
-  spec.bitCount = 1;
-  spec.width = 40000;
-  spec.height = 1;
-  spec.palette = {{0, 0, 0}, {255, 255, 255}};
-  spec.bits = PadRows({Bytes(5000, 0xFF)});
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout;
+  layout.headerSize = 12;
+  layout.bitCount = 1;
+  layout.width = 40000;
+  layout.height = 1;
+  layout.palette = {{0, 0, 0}, {255, 255, 255}};
+  layout.bits = PadRows({Bytes(5000, 0xFF)});
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_EQ(r.image->width, 40000);
   EXPECT_EQ(PixelsOf(*r.image), Bytes(40000 * 3, 255));
@@ -90,11 +90,11 @@ TEST(DibReader, CoreHeaderSizesAreUnsigned16Bit) {
 // info header version, 12 + 16 * 3 = 60 into the core header version.
 TEST(DibReader, PackedDibBitsFollowThePalette) {
   for (std::uint32_t headerSize : {40u, 12u}) {
-    BmpSpec spec = FourBitSpec();
-    spec.fileHeader = false;
-    spec.headerSize = headerSize;
-    const Bytes file = BuildBmp(spec);
-    ASSERT_EQ(file.size(), (headerSize == 40 ? 104u : 60u) + spec.bits.size());
+    BmpLayout layout = FourBitSpec();
+    layout.fileHeader = false;
+    layout.headerSize = headerSize;
+    const Bytes file = BuildBmp(layout);
+    ASSERT_EQ(file.size(), (headerSize == 40 ? 104u : 60u) + layout.bits.size());
     ReadResult r = ReadBytes(file);
     ASSERT_TRUE(r.image) << headerSize;
     EXPECT_EQ(PixelsOf(*r.image), kFourBitPixels) << headerSize;
@@ -102,9 +102,9 @@ TEST(DibReader, PackedDibBitsFollowThePalette) {
 }
 
 TEST(DibReader, FileHeaderBitsStartAtBfOffBitsPastAGap) {
-  BmpSpec spec = FourBitSpec();
-  spec.gap = 7;
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout = FourBitSpec();
+  layout.gap = 7;
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_EQ(PixelsOf(*r.image), kFourBitPixels);
 }
@@ -113,15 +113,15 @@ TEST(DibReader, FileHeaderBitsStartAtBfOffBitsPastAGap) {
 TEST(DibReader, EightBitPaletteFollowsBiClrUsed) {
   for (bool fileHeader : {true, false}) {
     for (std::uint32_t clrUsed : {16u, 0u}) {
-      BmpSpec spec;
-      spec.fileHeader = fileHeader;
-      spec.bitCount = 8;
-      spec.width = 2;
-      spec.clrUsed = clrUsed;
+      BmpLayout layout;
+      layout.fileHeader = fileHeader;
+      layout.bitCount = 8;
+      layout.width = 2;
+      layout.clrUsed = clrUsed;
       for (unsigned i = 0; i < (clrUsed == 0 ? 256u : clrUsed); ++i)
-        spec.palette.push_back({static_cast<std::uint8_t>(i), 7, 9});
-      spec.bits = PadRows({{5, 20}});
-      ReadResult r = ReadBytes(BuildBmp(spec));
+        layout.palette.push_back({static_cast<std::uint8_t>(i), 7, 9});
+      layout.bits = PadRows({{5, 20}});
+      ReadResult r = ReadBytes(BuildBmp(layout));
       ASSERT_TRUE(r.image) << clrUsed;
       const Bytes expected = clrUsed == 0 ? Bytes{9, 7, 5, 9, 7, 20} : Bytes{9, 7, 5, 0, 0, 0};
       EXPECT_EQ(PixelsOf(*r.image), expected) << "biClrUsed " << clrUsed << " file header " << fileHeader;
@@ -132,36 +132,36 @@ TEST(DibReader, EightBitPaletteFollowsBiClrUsed) {
 // A 1 bpp header announcing 4 entries: only 2 are addressable, but a packed DIB's bits
 // still begin after all 4.
 TEST(DibReader, PaletteClampedToDepthButPackedBitsSkipAnnouncedEntries) {
-  BmpSpec spec;
-  spec.fileHeader = false;
-  spec.bitCount = 1;
-  spec.width = 2;
-  spec.clrUsed = 4;
-  spec.palette = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}};
-  spec.bits = PadRows({{0x40}});  // pixels 0, 1
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout;
+  layout.fileHeader = false;
+  layout.bitCount = 1;
+  layout.width = 2;
+  layout.clrUsed = 4;
+  layout.palette = {{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}};
+  layout.bits = PadRows({{0x40}});  // pixels 0, 1
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_EQ(PixelsOf(*r.image), (Bytes{1, 1, 1, 2, 2, 2}));
 }
 
 // The bits start inside the announced palette: the entries they cover are not carried.
 TEST(DibReader, PaletteCutShortByTheBitsCarriesOnlyTheEntriesBefore) {
-  BmpSpec spec;
-  spec.bitCount = 8;
-  spec.width = 4;
-  spec.clrUsed = 0;  // announces 256
-  spec.palette = {{10, 10, 10}, {20, 20, 20}, {30, 30, 30}};
-  spec.bits = PadRows({{0, 1, 2, 3}});
-  ReadResult r = ReadBytes(BuildBmp(spec));
+  BmpLayout layout;
+  layout.bitCount = 8;
+  layout.width = 4;
+  layout.clrUsed = 0;  // announces 256
+  layout.palette = {{10, 10, 10}, {20, 20, 20}, {30, 30, 30}};
+  layout.bits = PadRows({{0, 1, 2, 3}});
+  ReadResult r = ReadBytes(BuildBmp(layout));
   ASSERT_TRUE(r.image);
   EXPECT_EQ(PixelsOf(*r.image), (Bytes{10, 10, 10, 20, 20, 20, 30, 30, 30, 0, 0, 0}));
 }
 
 TEST(DibReader, LaterHeaderVersionsAndOtherSizesAreUnknown) {
   for (std::uint32_t headerSize : {108u, 124u, 64u, 16u, 0u, 41u}) {
-    BmpSpec spec = FourBitSpec();
-    spec.headerSize = headerSize;
-    ReadResult r = ReadBytes(BuildBmp(spec));
+    BmpLayout layout = FourBitSpec();
+    layout.headerSize = headerSize;
+    ReadResult r = ReadBytes(BuildBmp(layout));
     EXPECT_FALSE(r.image) << headerSize;
     EXPECT_EQ(r.messages, std::vector<std::string>{"Unknown DIB file format."}) << headerSize;
   }
@@ -169,7 +169,7 @@ TEST(DibReader, LaterHeaderVersionsAndOtherSizesAreUnknown) {
 
 TEST(DibReader, FilesTooShortForTheirHeaderAreUnknown) {
   const Bytes whole = BuildBmp(FourBitSpec());
-  const Bytes packed = [] { BmpSpec s = FourBitSpec(); s.fileHeader = false; return BuildBmp(s); }();
+  const Bytes packed = [] { BmpLayout s = FourBitSpec(); s.fileHeader = false; return BuildBmp(s); }();
   const std::vector<Bytes> cases = {
       {0x42},                                  // one byte
       {'B', 'M'},                              // a signature only
@@ -177,7 +177,7 @@ TEST(DibReader, FilesTooShortForTheirHeaderAreUnknown) {
       Bytes(whole.begin(), whole.begin() + 17),  // header size cut
       Bytes(whole.begin(), whole.begin() + 53),  // one byte short of the info header
       Bytes(packed.begin(), packed.begin() + 39),
-      [] { BmpSpec s = FourBitSpec(); s.headerSize = 12; Bytes b = BuildBmp(s); b.resize(25); return b; }(),
+      [] { BmpLayout s = FourBitSpec(); s.headerSize = 12; Bytes b = BuildBmp(s); b.resize(25); return b; }(),
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     ReadResult r = ReadBytes(cases[i]);
@@ -197,8 +197,8 @@ TEST(DibReader, MissingEmptyAndNonRegularFilesGiveTheOpenFailureWithThePathAsGiv
 }
 
 TEST(DibReader, WidePathIsConvertedForOpeningAndForTheMessage) {
-  BmpSpec spec = FourBitSpec();
-  const std::string path = WriteTempFile("宽路径.bmp", BuildBmp(spec));
+  BmpLayout layout = FourBitSpec();
+  const std::string path = WriteTempFile("宽路径.bmp", BuildBmp(layout));
   std::u16string wide;
   for (char c : testing::TempDir()) wide += static_cast<char16_t>(c);  // ASCII folder
   ReadResult ok = ReadPathWide((wide + u"vell_bitmap_宽路径.bmp").c_str());
@@ -234,9 +234,9 @@ TEST(DibReader, DefaultReporterWritesToStandardErrorAndReplacementsChain) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "Failed to open DIB file Data/NoSuchParticle.bmp.\n");
   testing::internal::CaptureStderr();
-  BmpSpec spec;
-  spec.headerSize = 108;
-  EXPECT_EQ(ReadDibImage(WriteTempFile("v4.bmp", BuildBmp(spec)).c_str()), nullptr);
+  BmpLayout layout;
+  layout.headerSize = 108;
+  EXPECT_EQ(ReadDibImage(WriteTempFile("v4.bmp", BuildBmp(layout)).c_str()), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Unknown DIB file format.\n");
 }
 
@@ -254,12 +254,12 @@ TEST(DibPaletteCount, FollowsTheHeaderAsItLiesInTheFile) {
       {40, 8, 0x12345, 0x2345},  // the low 16 bits of biClrUsed
   };
   for (const Case& c : cases) {
-    BmpSpec spec;
-    spec.fileHeader = false;
-    spec.headerSize = c.headerSize;
-    spec.bitCount = c.bitCount;
-    spec.clrUsed = c.clrUsed;
-    const Bytes header = BuildBmp(spec);
+    BmpLayout layout;
+    layout.fileHeader = false;
+    layout.headerSize = c.headerSize;
+    layout.bitCount = c.bitCount;
+    layout.clrUsed = c.clrUsed;
+    const Bytes header = BuildBmp(layout);
     EXPECT_EQ(DibPaletteCount(header.data(), header.size()), c.expected)
         << c.headerSize << "/" << c.bitCount << "/" << c.clrUsed;
     EXPECT_EQ(DibPaletteCount(header.data(), c.headerSize == 12 ? 11 : 35), 0) << "cut header";
