@@ -7,8 +7,13 @@
 
 namespace {
 
-// The one filter matches every file: on this platform that is "*", not "*.*".
+// The one filter matches every file: on this platform that is "*", not "*.*". The
+// dialog shows the label alone (HideNameFilterDetails drops the trailing pattern).
 QString FilterFor(const QString& label) { return label + QStringLiteral(" (*)"); }
+
+void ShowLabelOnly(QFileDialog& dialog) {
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+}
 
 }  // namespace
 
@@ -17,6 +22,7 @@ QString CDialogPrompts::AskOpenFileName(QWidget* owner, const QString& title,
   QFileDialog dialog(owner, title, QDir::currentPath(), FilterFor(filterLabel));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
+  ShowLabelOnly(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
@@ -27,6 +33,7 @@ QString CDialogPrompts::AskSaveFileName(QWidget* owner, const QString& title,
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  ShowLabelOnly(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
