@@ -19,6 +19,7 @@ namespace {
 QString FileErrorReason(const QString& path, QFileDevice::FileError error) {
   const QFileInfo info(path);
   if (info.isDir()) return QString::fromUtf8(fw::kReasonIsDirectory);
+  if (info.exists() && !info.isFile()) return QString::fromUtf8(fw::kReasonNotAFile);
   if (!info.absoluteDir().exists()) return QString::fromUtf8(fw::kReasonDirectoryMissing);
   if (error == QFileDevice::ResourceError) return QString::fromUtf8(fw::kReasonDiskFull);
   if (error == QFileDevice::PermissionsError || (info.exists() && !info.isReadable()))
@@ -60,7 +61,13 @@ bool CDocument::OnNewDocument() {
 
 bool CDocument::OnOpenDocument(const QString& path) {
   QFile file(path);
-  if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+  // Only a regular file is opened: a FIFO or device would block the open, or never end.
+  const QFileInfo info(path);
+  if (info.exists() && !info.isFile()) {
+    ReportFileError(fw::kOpenFailed, path, QFileDevice::OpenError);
+    return false;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
     ReportFileError(fw::kOpenFailed, path, file.error());
     return false;
   }
@@ -79,8 +86,16 @@ bool CDocument::OnSaveDocument(const QString& path) {
   Serialize(ar);
 
   // QSaveFile writes beside the target and renames over it, so a failed save leaves the
-  // old file as it was.
+  // old file as it was. The rename would ignore the target's own permissions, so a file
+  // the user may not write is refused first.
+  const QFileInfo info(path);
+  if (info.exists() && (!info.isFile() || !info.isWritable())) {
+    ReportFileError(fw::kSaveFailed, path, QFileDevice::PermissionsError);
+    return false;
+  }
   QSaveFile file(path);
+  // In a folder the user may not write, the file itself is written in place.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly) || file.write(content.data()) != content.size() ||
       !file.commit()) {
     ReportFileError(fw::kSaveFailed, path, file.error());

@@ -28,8 +28,8 @@ class CDocument : public CCmdTarget {
   void SetDefaultTitle();
 
   virtual bool OnNewDocument();
-  // Opens `path` for reading (others may not write it meanwhile), loads through
-  // Serialize only when the file is not empty, and closes it.
+  // Opens `path` (a regular file) for reading, loads through Serialize only when the
+  // file is not empty, and closes it.
   virtual bool OnOpenDocument(const QString& path);
   // Creates or replaces `path` and stores through Serialize.
   virtual bool OnSaveDocument(const QString& path);

@@ -14,6 +14,7 @@ inline constexpr char kOpenFailed[] = "无法打开文件“%1”。\n%2";
 inline constexpr char kSaveFailed[] = "无法保存文件“%1”。\n%2";
 inline constexpr char kReasonNotFound[] = "文件不存在。";
 inline constexpr char kReasonIsDirectory[] = "这是一个文件夹，不是文件。";
+inline constexpr char kReasonNotAFile[] = "这不是一个普通文件。";
 inline constexpr char kReasonAccessDenied[] = "没有访问该文件的权限。";
 inline constexpr char kReasonDirectoryMissing[] = "文件所在的文件夹不存在。";
 inline constexpr char kReasonDiskFull[] = "磁盘空间不足。";

@@ -1,6 +1,7 @@
 // The File commands on the document that holds no data: what the caption, the files on
 // disk, the canvas and the dialogs show after each.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -104,7 +105,10 @@ TEST_F(DocumentFiles, FailedOpenKeepsTheDocumentAndReportsCaptionedVell) {
   const QString kept = MakeFile(QStringLiteral("kept.txt"));
   app().OpenDocumentFile(kept);
   QDir().mkpath(FilePath(QStringLiteral("folder")));
-  for (const QString& bad : {FilePath(QStringLiteral("missing.txt")), FilePath(QStringLiteral("folder"))}) {
+  // A named pipe would block the open for good if it were opened like a file.
+  ASSERT_EQ(::mkfifo(FilePath(QStringLiteral("pipe")).toUtf8().constData(), 0600), 0);
+  for (const QString& bad : {FilePath(QStringLiteral("missing.txt")), FilePath(QStringLiteral("folder")),
+                             FilePath(QStringLiteral("pipe"))}) {
     prompts().messages.clear();
     EXPECT_EQ(app().OpenDocumentFile(bad), nullptr) << bad.toStdString();
     ASSERT_EQ(prompts().messages.size(), 1u) << bad.toStdString();
