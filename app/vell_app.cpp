@@ -48,7 +48,7 @@ bool CVellApp::InitInstance() {
                                         RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CVellView)));
   CCommandLineInfo cmdInfo;
   ParseCommandLine(cmdInfo);
-  if (!ProcessShellCommand(cmdInfo)) return false;
+  if (!ProcessShellCommand(cmdInfo) || !m_pMainWnd) return false;
   m_pMainWnd->show();
   m_pMainWnd->update();
   return true;

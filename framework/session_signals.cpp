@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <QSocketNotifier>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -23,7 +24,11 @@ void OnSignal(int) {
 bool TerminationRequested() { return terminationRequested; }
 
 void QuitOnTerminationSignals(QCoreApplication* app) {
-  if (signalPipe[0] == -1 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+  if (signalPipe[0] == -1) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
+    // The handler must never block: extra signals beyond the buffer are simply dropped.
+    ::fcntl(signalPipe[0], F_SETFL, ::fcntl(signalPipe[0], F_GETFL) | O_NONBLOCK);
+  }
   auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, app);
   QObject::connect(notifier, &QSocketNotifier::activated, app, [app] {
     char byte;

@@ -85,6 +85,8 @@ CView::CView() = default;
 
 QWindow* CView::surface() const { return surface_; }
 
+// A derived view must call DestroyWindow in its own destructor too: from here only
+// CView::OnDestroy is reachable.
 CView::~CView() { DestroyWindow(); }
 
 bool CView::Create(QWidget* parent, CREATESTRUCT& cs) {
@@ -121,6 +123,7 @@ void CView::Invalidate() {
 }
 
 void CView::SetTimer(unsigned id, int periodMs) {
+  if (destroyed_) return;  // a destroyed window takes no timer
   QTimer*& timer = timers_[id];
   if (!timer) {
     timer = new QTimer();

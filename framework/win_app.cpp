@@ -68,7 +68,7 @@ int CWinApp::Run(int& argc, char** argv) {
   // The desktop session ending (log-out, shut-down, a terminating signal) closes the
   // program like Exit, so the settings are written then too.
   QObject::connect(&qtApp, &QGuiApplication::commitDataRequest,
-                   [this](QSessionManager&) { WriteSettingsOnce(); });
+                   [this](QSessionManager&) { WriteSettings(); });
   QuitOnTerminationSignals(&qtApp);
   profile_ = std::make_unique<CAppProfile>(AppName());
 
@@ -83,13 +83,14 @@ int CWinApp::Run(int& argc, char** argv) {
 bool CWinApp::InitInstance() { return true; }
 
 int CWinApp::ExitInstance() {
-  WriteSettingsOnce();
+  WriteSettings();
   return 0;
 }
 
-void CWinApp::WriteSettingsOnce() {
-  if (settingsWritten_ || !profile_) return;
-  settingsWritten_ = true;
+void CWinApp::WriteSettings() {
+  // Writing is idempotent: a session end that the user cancels writes now, and the
+  // real exit writes again later.
+  if (!profile_) return;
   if (!profile_->SaveStdProfileSettings()) {
     std::fprintf(stderr, "Vell: the settings could not be written to %s\n",
                  profile_->iniPath().toUtf8().constData());

@@ -86,15 +86,12 @@ class CWinApp : public CCmdTarget {
   bool IsRecentFileEnabled(unsigned id) const;
 
  private:
-  void WriteSettingsOnce();
+  void WriteSettings();
 
   std::unique_ptr<CPrompts> prompts_;
   std::unique_ptr<CAppProfile> profile_;
   std::unique_ptr<CSingleDocTemplate> template_;
-  QString registryKey_;
   std::optional<QStringList> commandLine_;
-  bool skipSettingsAtExit_ = false;
-  bool settingsWritten_ = false;
   bool startupFailed_ = false;
 };
 
