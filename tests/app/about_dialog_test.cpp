@@ -112,7 +112,12 @@ int RunAboutBox(const std::function<void(QDialog*)>& end, QWidget** ownerSeen) {
     EXPECT_EQ(QApplication::activeModalWidget(), dialog);
     end(dialog);
   });
-  QTimer::singleShot(5000, [&] { about.EndDialog(99); });
+  // A watchdog that ends a box nobody closed; it dies with this call, so it can never
+  // fire into a later test.
+  QTimer watchdog;
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [&] { about.EndDialog(99); });
+  watchdog.start(5000);
   return about.DoModal();
 }
 

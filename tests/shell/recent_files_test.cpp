@@ -90,7 +90,7 @@ TEST_F(RecentFileMenu, LongPathsAreShortenedToThirtyCharactersInTheMenu) {
 
 // A listed file that was deleted: choosing it shows the error and drops the entry, and
 // the document stays as it was.
-TEST_F(RecentFileMenu, ADeletedFileGivesTheErrorAndLeavesTheList) {
+TEST_F(RecentFileMenu, ADeletedFileGivesTheErrorAndDropsItsEntry) {
   ASSERT_TRUE(Start());
   const QString gone = MakeFile(QStringLiteral("gone.txt"));
   const QString current = MakeFile(QStringLiteral("current.txt"));
