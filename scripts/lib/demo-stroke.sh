@@ -56,7 +56,8 @@ else
 fi
 sleep 0.3
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shot"
-xdotool key --window "$win" ctrl+q 2>/dev/null || true
+xdotool key --window "$win" alt+f x 2>/dev/null || true
+sleep 0.5
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 trap - EXIT

@@ -14,7 +14,14 @@ done
 
 echo "Installing: ${missing[*]}"
 sudo_cmd=()
-[[ "$(id -u)" -eq 0 ]] || sudo_cmd=(sudo)
+if [[ "$(id -u)" -ne 0 ]]; then
+  if ! command -v sudo >/dev/null; then
+    echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+    echo "Run this script as root once, or install sudo." >&2
+    exit 1
+  fi
+  sudo_cmd=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -q
 "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -15,6 +15,11 @@ start_xvfb() {
     [[ -e "/tmp/.X11-unix/X${n}" ]] && break
     sleep 0.05
   done
+  if ! kill -0 "$VELL_XVFB_PID" 2>/dev/null || [[ ! -e "/tmp/.X11-unix/X${n}" ]]; then
+    echo "Xvfb did not start on :$n:" >&2
+    cat "/tmp/vell-xvfb-$n.log" >&2
+    return 1
+  fi
   export DISPLAY=":$n"
   # Software rendering (llvmpipe) is what a machine without a GPU has.
   export LIBGL_ALWAYS_SOFTWARE=1
