@@ -14,6 +14,7 @@
 
 #include "app/resources/accelerator_resource.h"
 #include "framework/accelerator_table.h"
+#include "tests/app/expected_accelerators.h"
 #include "tests/app/ui_test_support.h"
 
 namespace {
@@ -33,22 +34,6 @@ class KeyRecorder : public QWidget {
   }
 };
 
-struct KeyCase {
-  Qt::Key key;
-  Qt::KeyboardModifiers modifiers;
-  unsigned id;
-};
-
-// All thirteen keys, written out independently of the table.
-const KeyCase kKeys[] = {
-    {Qt::Key_N, Qt::ControlModifier, 57600},     {Qt::Key_O, Qt::ControlModifier, 57601},
-    {Qt::Key_S, Qt::ControlModifier, 57603},     {Qt::Key_Z, Qt::ControlModifier, 57643},
-    {Qt::Key_X, Qt::ControlModifier, 57635},     {Qt::Key_C, Qt::ControlModifier, 57634},
-    {Qt::Key_V, Qt::ControlModifier, 57637},     {Qt::Key_Backspace, Qt::AltModifier, 57643},
-    {Qt::Key_Delete, Qt::ShiftModifier, 57635},  {Qt::Key_Insert, Qt::ControlModifier, 57634},
-    {Qt::Key_Insert, Qt::ShiftModifier, 57637},  {Qt::Key_F6, Qt::NoModifier, 57680},
-    {Qt::Key_F6, Qt::ShiftModifier, 57681},
-};
 
 class AcceleratorWindowTest : public ::testing::Test {
  protected:
@@ -74,7 +59,7 @@ class AcceleratorWindowTest : public ::testing::Test {
 
 TEST_F(AcceleratorWindowTest, EachKeyRunsItsCommandWhenEnabled) {
   EXPECT_EQ(shortcuts.size(), 13u);
-  for (const KeyCase& k : kKeys) {
+  for (const ExpectedAccelerator& k : kExpectedAccelerators) {
     SCOPED_TRACE(QKeySequence(QKeyCombination(k.modifiers, k.key)).toString().toStdString());
     enabled = {k.id};
     commands.clear();
@@ -87,10 +72,10 @@ TEST_F(AcceleratorWindowTest, EachKeyRunsItsCommandWhenEnabled) {
 
 TEST_F(AcceleratorWindowTest, DisabledCommandsKeyDoesNothing) {
   // Everything else enabled, so a wrong id would show up.
-  for (const KeyCase& k : kKeys) {
+  for (const ExpectedAccelerator& k : kExpectedAccelerators) {
     SCOPED_TRACE(k.id);
     enabled.clear();
-    for (const KeyCase& other : kKeys) enabled.insert(other.id);
+    for (const ExpectedAccelerator& other : kExpectedAccelerators) enabled.insert(other.id);
     enabled.erase(k.id);
     commands.clear();
     QTest::keyClick(&view, k.key, k.modifiers);
@@ -99,7 +84,7 @@ TEST_F(AcceleratorWindowTest, DisabledCommandsKeyDoesNothing) {
 }
 
 TEST_F(AcceleratorWindowTest, DigitsAndOtherKeysReachTheView) {
-  for (const KeyCase& k : kKeys) enabled.insert(k.id);
+  for (const ExpectedAccelerator& k : kExpectedAccelerators) enabled.insert(k.id);
   for (int digit = Qt::Key_1; digit <= Qt::Key_8; ++digit) {
     QTest::keyClick(&view, Qt::Key(digit));
   }

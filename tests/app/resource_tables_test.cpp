@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/app/expected_accelerators.h"
 #include "app/resources/about_dialog_resource.h"
 #include "app/resources/accelerator_resource.h"
 #include "app/resources/menu_resource.h"
@@ -72,19 +73,7 @@ TEST(MenuResource, EveryPopupItemIdAndFlagInOrder) {
 }
 
 TEST(AcceleratorResource, AllThirteenEntriesWithKeysModifiersAndIds) {
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    unsigned id;
-  } expected[] = {
-      {Qt::Key_N, Qt::ControlModifier, 57600},      {Qt::Key_O, Qt::ControlModifier, 57601},
-      {Qt::Key_S, Qt::ControlModifier, 57603},      {Qt::Key_Z, Qt::ControlModifier, 57643},
-      {Qt::Key_X, Qt::ControlModifier, 57635},      {Qt::Key_C, Qt::ControlModifier, 57634},
-      {Qt::Key_V, Qt::ControlModifier, 57637},      {Qt::Key_Backspace, Qt::AltModifier, 57643},
-      {Qt::Key_Delete, Qt::ShiftModifier, 57635},   {Qt::Key_Insert, Qt::ControlModifier, 57634},
-      {Qt::Key_Insert, Qt::ShiftModifier, 57637},   {Qt::Key_F6, Qt::NoModifier, 57680},
-      {Qt::Key_F6, Qt::ShiftModifier, 57681},
-  };
+  const auto& expected = kExpectedAccelerators;
   EXPECT_EQ(kMainFrameAccelerators.id, 128u);
   ASSERT_EQ(kMainFrameAccelerators.entries.size(), std::size(expected));
   for (std::size_t i = 0; i < std::size(expected); ++i) {
